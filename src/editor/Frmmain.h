@@ -46,6 +46,12 @@ public:
     // Row i shows image slot 5 + i and the common state picture.
     void AssignImageSlots();
 
+    // Launching and icons.
+    void LaunchEntry(int index);
+    std::string ReadShortcutTarget(const std::string& path);
+    void AddEntryIcon(const std::string& path);
+    void RebuildIcons();
+
     // The message map's handlers.
     void WMEndSession(ui::Message& Message);
     void WMDropFiles(ui::Message& Message);

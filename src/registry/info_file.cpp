@@ -14,17 +14,17 @@ void TForm1::LoadInfoFile() {
         loaded = info::Loaded{};
     }
     loadedForm_ = loaded.form;
+    // The values are in place before the message is up: its modal loop may already deliver the
+    // end of the session, which saves them.
+    EntryCount = loaded.form == info::Form::Unreadable ? 5 : loaded.lineTotal;
+    ShowCount = loaded.showCount;
+    CurrentPage = loaded.currentPage;
+    SetOptions(info::ApplyTexts(loaded, CurrentOptions()));
     if (loaded.form == info::Form::Unreadable) {
         // Whatever is there is kept for the person to look at; the save at exit sets it aside.
         unreadFileKept_ = ui::FileExists(path);
         ui::ShowMessage("情報ファイルが読込めませんでした");
-        EntryCount = 5;
-    } else {
-        EntryCount = loaded.lineTotal;
     }
-    ShowCount = loaded.showCount;
-    CurrentPage = loaded.currentPage;
-    SetOptions(info::ApplyTexts(loaded, CurrentOptions()));
 
     for (const info::Entry& e : loaded.entries) {
         ui::ListItem row = ListView1->Items.Add();
