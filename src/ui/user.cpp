@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace ui {
 
 namespace {
@@ -13,6 +15,12 @@ namespace {
 HWND DialogOwner() {
     HWND active = GetActiveWindow();
     return active ? active : (::Application ? ::Application->Handle() : nullptr);
+}
+
+// A plain function: the 32-bit platform calls it with its own calling convention.
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
+    return TRUE;
 }
 
 } // namespace
@@ -35,13 +43,7 @@ int RealUser::ShowModal(Form& form) {
     // Every other window of the program waits while the form is up.
     HWND owner = ::Application->Handle();
     std::vector<HWND> disabled;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM list) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&disabled));
+    EnumThreadWindows(GetCurrentThreadId(), &CollectWindow, reinterpret_cast<LPARAM>(&disabled));
     std::erase_if(disabled, [&](HWND h) { return h == form.Handle() || h == owner || !IsWindowEnabled(h); });
     for (HWND h : disabled) EnableWindow(h, FALSE);
 
