@@ -83,6 +83,11 @@ void TForm1::BuildTrayMenu() {
     N10 = make(forms::frmmain::kPageHeading);
     N7->Add(N10);
 
+    N4->OnClick = [this](ui::Component* sender) { N4Click(sender); };
+    N9->OnClick = [this](ui::Component* sender) { N9Click(sender); };
+    N10->OnClick = [this](ui::Component* sender) { N10Click(sender); };
+    N13->OnClick = [this](ui::Component* sender) { N13Click(sender); };
+    N18->OnClick = [this](ui::Component* sender) { N18Click(sender); };
     N3->OnClick = [this](ui::Component* sender) { N3Click(sender); };
     N21->OnClick = [this](ui::Component* sender) { Help1Click(sender); };
 }

@@ -7,6 +7,9 @@
 
 #include <string>
 
+// Which notification icons are up: the bank of page icons, or the one icon of the desktop launcher.
+enum class TrayMode { Tray, Desktop };
+
 class TForm1 : public ui::Form {
 public:
     explicit TForm1(ui::Component* owner);
@@ -31,6 +34,9 @@ public:
     bool IconEditMode = false;
     bool DesktopShown = false;
     std::string IconKind;
+    ui::NotifyIconRecord TrayData; // filled for every notification-icon call
+    ui::NotifyIcons TrayIconSet;   // the icons that are up
+    HRGN DesktopRegion = nullptr;  // not owned: handed to the overlay window, which owns it
 
     // Start-up and shutdown.
     void FormCreate(ui::Component* Sender);
@@ -52,6 +58,25 @@ public:
     void AddEntryIcon(const std::string& path);
     void RebuildIcons();
 
+    // The notification icons and the tray's pages.
+    TrayMode CurrentMode() const { return N9->Checked ? TrayMode::Tray : TrayMode::Desktop; }
+    void ShowTrayIcons(TrayMode mode);
+    void RemoveTrayIcons(TrayMode mode);
+    void BuildPageMenu();
+    void NextPage();
+    void AddPageItems(int m);
+    void RemovePageItems(int m);
+    void ApplyShowCount(const std::string& text);
+    void N4Click(ui::Component* Sender);
+    void N9Click(ui::Component* Sender);
+    void N10Click(ui::Component* Sender);
+    void N13Click(ui::Component* Sender);
+    void N18Click(ui::Component* Sender);
+
+    // The desktop launcher.
+    void FillDesktopIcons();
+    void ShowDesktopLauncher();
+
     // The message map's handlers.
     void WMEndSession(ui::Message& Message);
     void WMDropFiles(ui::Message& Message);
@@ -66,6 +91,11 @@ private:
     info::Options CurrentOptions() const;
     void SetOptions(const info::Options& options);
     void SetAsideUnreadFile(const std::string& path);
+    void SetUpTrayData();
+    // Puts the slot icons of page `page` up (NIM_ADD), or renews those that are up.
+    void PutSlotIcons(int page, bool add);
+    void AppendPageItem(int n);
+    void CheckCurrentPageItem();
 
     info::Form loadedForm_ = info::Form::Unreadable; // how the file read at start-up was written
     bool unreadFileKept_ = false;                     // that file exists but could not be read

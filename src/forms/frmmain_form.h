@@ -50,7 +50,7 @@ inline constexpr MenuEntry kTrayMenu[] = {
 inline constexpr MenuEntry kPageHeading = {"N10", "どの頁を表示？"};
 
 // Pictures of the image lists, as icon resources of the module.
-inline constexpr const wchar_t* kFixedImages[] = {L"FIXED0", L"FIXED1", L"FIXED2", L"FIXED3", L"FIXED4"};
+inline constexpr const wchar_t* kFixedImages[] = {L"SLOT0", L"SLOT1", L"SLOT2", L"SLOT3", L"SLOT4"};
 inline constexpr const wchar_t* kLargePlaceholder = L"PLACEHOLDER";
 inline constexpr int kMenuImageCount = 15;
 

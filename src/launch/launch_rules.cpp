@@ -1,4 +1,5 @@
 #include "launch/launch_rules.h"
+#include "ui/sjis_cut.h"
 
 #include "registry/entry.h"
 
@@ -9,7 +10,7 @@ namespace {
 template <typename F> void ForEachCharacter(std::string_view sjis, F f) {
     for (std::size_t i = 0; i < sjis.size(); ++i) {
         f(i);
-        if (IsSjisLeadByte(static_cast<unsigned char>(sjis[i]))) ++i;
+        if (ui::IsShiftJisLeadByte(static_cast<unsigned char>(sjis[i]))) ++i;
     }
 }
 
@@ -34,6 +35,13 @@ std::string WinExecMessage(unsigned result) {
     default:
         return {};
     }
+}
+
+unsigned WinExecResultForError(unsigned long error) {
+    constexpr unsigned long kNotEnoughMemory = 8, kOutOfMemory = 14, kBadFormat = 11, kFirstNonDosError = 32;
+    if (error == kNotEnoughMemory || error == kOutOfMemory) return 0;
+    if (error < kFirstNonDosError) return static_cast<unsigned>(error);
+    return kBadFormat;
 }
 
 std::string LowerAscii(std::string_view sjis) {

@@ -27,10 +27,11 @@ int ShowCommandFor(std::string_view showState);
 // The message for a failed WinExec, empty when its result is not reported.
 std::string WinExecMessage(unsigned result);
 
-// True for the first byte of a Shift-JIS double-byte character.
-constexpr bool IsSjisLeadByte(unsigned char byte) {
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
+// WinExec's result for a program that started.
+constexpr unsigned kWinExecStarted = 33;
+// WinExec's result for a start that failed with the system error `error`: 0 when memory ran out,
+// an error below 32 as itself, and any other (a file that is no program of this system) 11.
+unsigned WinExecResultForError(unsigned long error);
 
 // A-Z to a-z, leaving both bytes of every double-byte character alone.
 std::string LowerAscii(std::string_view sjis);

@@ -1,6 +1,7 @@
 #include "launch/shortcut_target.h"
 
 #include "launch/launch_rules.h"
+#include "ui/sjis_cut.h"
 
 #include <cstdint>
 
@@ -97,7 +98,7 @@ bool EndsWithBackslash(std::string_view sjis) {
     bool backslash = false;
     for (std::size_t i = 0; i < sjis.size(); ++i) {
         backslash = sjis[i] == '\\';
-        if (IsSjisLeadByte(static_cast<unsigned char>(sjis[i]))) ++i;
+        if (ui::IsShiftJisLeadByte(static_cast<unsigned char>(sjis[i]))) ++i;
     }
     return backslash;
 }

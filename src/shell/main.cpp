@@ -1,4 +1,5 @@
 // The process: one instance at a time, the forms, the message loop.
+#include "desktop/Desktopwemboform.h"
 #include "editor/Frmmain.h"
 #include "ui/ui.h"
 
@@ -25,6 +26,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         application.Initialize();
         application.SetTitle(kTitle);
         application.CreateForm(Form1);
+        application.CreateForm(DeskTopWembo);
         ShowWindow(application.Handle(), SW_HIDE);
         application.ShowMainForm = false;
         application.Run();

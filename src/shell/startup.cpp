@@ -13,14 +13,21 @@ void TForm1::FormCreate(ui::Component*) {
     DragAcceptFiles(Handle(), TRUE);
     PageItemCount = 0;
     LoadInfoFile();
+    RebuildIcons();
     AssignImageSlots();
+    SetUpTrayData();
+    ShowTrayIcons(CurrentMode());
+    BuildPageMenu();
     EntryCount = info::EntryCountFromLineTotal(loadedForm_, EntryCount);
     EntriesAdded = false;
     DesktopShown = false;
     EmptyNoticeShown = false;
 }
 
-void TForm1::FormClose(ui::Component*, ui::CloseAction&) { SaveInfoFile(); }
+void TForm1::FormClose(ui::Component*, ui::CloseAction&) {
+    RemoveTrayIcons(CurrentMode());
+    SaveInfoFile();
+}
 
 void TForm1::N3Click(ui::Component*) { Close(); }
 
@@ -30,6 +37,12 @@ void TForm1::Help1Click(ui::Component*) {
 }
 
 bool TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    // A new taskbar knows none of our icons: put up those of the current mode and page again.
+    if (msg == ui::NotifyIcons::TaskbarCreatedMessage()) {
+        TrayIconSet.Restore();
+        result = 0;
+        return true;
+    }
     ui::Message message{msg, wParam, lParam, 0};
     switch (msg) {
     case WM_ENDSESSION:
@@ -52,5 +65,3 @@ bool TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
 void TForm1::WMEndSession(ui::Message&) { Close(); }
 
 void TForm1::WMDropFiles(ui::Message& Message) { DragFinish(reinterpret_cast<HDROP>(Message.WParam)); }
-
-void TForm1::WMTrayNotify(ui::Message&) {}

@@ -27,20 +27,24 @@ public:
     void SetTitle(const std::string& title);
     HWND Handle() const { return handle_; }
 
-    // Creates a form of class T; the first form created becomes the main form. The reference is
-    // set before T's constructor runs, because the create event (run by the constructor) may reach
-    // other code that uses the form through its global.
+    // Creates a form of class T; the first form created becomes the main form. The reference and
+    // the main form are set before T's constructor runs, because the create event (run by the
+    // constructor) may reach other code that uses the form through its global, and a modal loop
+    // or a message sent to another program there may deliver the end of the session, whose close
+    // of the main form must end the program.
     template <class T> void CreateForm(T*& reference) {
         void* memory = ::operator new(sizeof(T));
         reference = static_cast<T*>(memory);
+        const bool first = !mainForm_;
+        if (first) mainForm_ = reference;
         try {
             new (memory) T(this);
         } catch (...) {
             reference = nullptr;
+            if (first) mainForm_ = nullptr;
             ::operator delete(memory);
             throw;
         }
-        if (!mainForm_) mainForm_ = reference;
     }
     Form* MainForm() const { return mainForm_; }
     // Called by a form going away, so the application never points at it afterwards.

@@ -35,7 +35,7 @@ Control::~Control() {
 
 void Control::Create(const wchar_t* className, DWORD style, DWORD exStyle, const RECT& bounds,
                      const std::wstring& text, const FontSpec& font) {
-    HWND parentWindow = parent_ ? parent_->Handle() : nullptr;
+    HWND parentWindow = container_ ? container_ : parent_ ? parent_->Handle() : nullptr;
     HWND hwnd = CreateWindowExW(exStyle, className, text.c_str(), style | WS_CHILD | WS_CLIPSIBLINGS, bounds.left,
                                 bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parentWindow,
                                 nullptr, GetModuleHandleW(nullptr), nullptr);

@@ -3,8 +3,8 @@
 //
 // How the layer works, for every control and form:
 // - A control is created with its owner (which destroys it) and its parent form (whose window
-//   holds it), from an Args struct with defaults; Control::Create makes the window, sets the font
-//   and links the window to its object.
+//   holds it, unless its Args name a panel of that form as `container`), from an Args struct with
+//   defaults; Control::Create makes the window, sets the font and links the window to its object.
 // - Events are std::function members (OnClick, OnClose, ...), called with the sender.
 // - No exception leaves a window procedure: the dispatcher shows it with
 //   Application->ShowException, as the class library the forms were written against would.
@@ -70,6 +70,8 @@ protected:
 
     HWND handle_ = nullptr;
     Form* parent_; // not owned
+    // The window that holds the control when it is not the form's own (a panel); not owned.
+    HWND container_ = nullptr;
 
 private:
     void Detach();

@@ -22,8 +22,10 @@ int ImageList::AddIcon(const Icon& icon) {
 void ImageList::InsertIcon(int index, const Icon& icon) {
     int last = AddIcon(icon);
     if (last < 0) return;
-    // Bubble the new image down to its place; the list has no insert of its own.
-    for (int i = last; i > index; --i) ImageList_Copy(handle_, i, handle_, i - 1, ILCF_SWAP);
+    // The list has no insert of its own: move the images from `index` on one place up, then put the
+    // icon in. Swapping images instead loses the picture moved down (seen under Wine).
+    for (int i = last; i > index; --i) ImageList_Copy(handle_, i, handle_, i - 1, ILCF_MOVE);
+    if (index < last) ImageList_ReplaceIcon(handle_, index, icon.Handle());
 }
 
 void ImageList::GetIcon(int index, Icon& icon) const {

@@ -153,6 +153,7 @@ ListView::ListView(Component* owner, Form* parent, const ListViewArgs& args) : C
     if (!args.multiSelect) style |= LVS_SINGLESEL;
     if (args.editLabels) style |= LVS_EDITLABELS;
     if (args.showSelectionAlways) style |= LVS_SHOWSELALWAYS;
+    container_ = args.container ? args.container->Handle() : nullptr;
     Create(WC_LISTVIEWW, style, WS_EX_CLIENTEDGE, args.bounds, L"", args.font);
     if (args.background != CLR_DEFAULT) {
         SendMessageW(handle_, LVM_SETBKCOLOR, 0, args.background);
@@ -172,6 +173,17 @@ void ListView::AddColumn(const std::string& caption, int width) {
     ++columns_;
 }
 
+void ListView::SetColumnWidth(int width) {
+    // Some lists work out their item sizes when first painted, which would undo the width: let this
+    // one do it now, on a picture of its own.
+    HDC screen = GetDC(handle_);
+    HDC dc = CreateCompatibleDC(screen);
+    SendMessageW(handle_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    DeleteDC(dc);
+    ReleaseDC(handle_, screen);
+    SendMessageW(handle_, LVM_SETCOLUMNWIDTH, 0, width);
+}
+
 void ListView::SetSmallImages(ImageList* images) {
     SendMessageW(handle_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images ? images->Handle() : nullptr));
 }
@@ -187,6 +199,12 @@ void ListView::SetStateImages(ImageList* images) {
 ListItem ListView::Selected() const {
     int index = static_cast<int>(SendMessageW(handle_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     return index < 0 ? ListItem() : ListItem(const_cast<ListView*>(this), index);
+}
+
+void ListView::LayOutNow() {
+    HDC dc = CreateCompatibleDC(nullptr);
+    SendMessageW(handle_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    DeleteDC(dc);
 }
 
 int ListView::SelectedCount() const { return static_cast<int>(SendMessageW(handle_, LVM_GETSELECTEDCOUNT, 0, 0)); }

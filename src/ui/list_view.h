@@ -77,6 +77,7 @@ enum class ViewStyle { Icon, SmallIcon, List, Report };
 
 struct ListViewArgs {
     RECT bounds{0, 0, 100, 100};
+    Control* container = nullptr;
     ViewStyle view = ViewStyle::Report;
     bool multiSelect = false;
     bool editLabels = false;
@@ -93,6 +94,8 @@ public:
     ListItems Items{*this};
 
     void AddColumn(const std::string& caption, int width);
+    // In list style: the width of every column of items.
+    void SetColumnWidth(int width);
     int ColumnCount() const { return columns_; }
 
     void SetSmallImages(ImageList* images);
@@ -102,6 +105,10 @@ public:
     // The selected row with the lowest index, or an invalid item.
     ListItem Selected() const;
     int SelectedCount() const;
+
+    // Has the control lay its items out now, as it would at its first paint, so that item
+    // positions given afterwards are kept.
+    void LayOutNow();
 
     std::function<void(Component* sender)> OnClick;
     std::function<void(Component* sender)> OnDblClick;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/component.h"
+#include "ui/handles.h"
 
 #include <functional>
 #include <string>
@@ -52,6 +53,19 @@ public:
 
     MenuItem Items; // the root; its children are the menu's items
     ImageList* Images = nullptr; // not owned
+
+    // Opens the menu at the screen point (x, y) through the application's user, then runs the
+    // chosen item's click handler.
+    void Popup(int x, int y);
 };
+
+// A platform menu made from the items as they are now, with the pictures it shows. Item k of
+// `commands` has the command id k + 1.
+struct BuiltMenu {
+    MenuHandle menu;
+    std::vector<MenuItem*> commands; // not owned
+    std::vector<UniqueHandle<HBITMAP, DeleteGdiObject>> pictures;
+};
+BuiltMenu BuildMenu(const PopupMenu& menu);
 
 } // namespace ui

@@ -13,6 +13,8 @@
 namespace ui {
 
 class Form;
+class MenuItem;
+class PopupMenu;
 
 // Return values as the platform's message boxes give them.
 enum ModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6, mrNo = 7 };
@@ -30,6 +32,13 @@ public:
     virtual int WarningDialog(const std::string& text) = 0;
     // Shows the form modally until its ModalResult is set; returns that result.
     virtual int ShowModal(Form& form) = 0;
+    // An input box: the prompt, an edit holding `defaultText`, OK and Cancel. The text entered, or
+    // `defaultText` when it was cancelled.
+    virtual std::string InputBox(const std::string& caption, const std::string& prompt,
+                                 const std::string& defaultText) = 0;
+    // Opens the popup menu at the screen point (x, y) until a choice is made: the item chosen, or
+    // nullptr when the menu was dismissed.
+    virtual MenuItem* TrackPopup(PopupMenu& menu, int x, int y) = 0;
 };
 
 // The production user: the real modal windows.
@@ -39,6 +48,9 @@ public:
     int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
     int WarningDialog(const std::string& text) override;
     int ShowModal(Form& form) override;
+    std::string InputBox(const std::string& caption, const std::string& prompt,
+                         const std::string& defaultText) override;
+    MenuItem* TrackPopup(PopupMenu& menu, int x, int y) override;
 };
 
 } // namespace ui

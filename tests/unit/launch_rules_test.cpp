@@ -43,6 +43,28 @@ TEST(WinExecMessage, ReportsFourResultsAndNothingElse) {
     }
 }
 
+TEST(WinExecResultForError, GivesWhatWinExecGivesForAFailedStart) {
+    const struct {
+        unsigned long error;
+        unsigned result;
+    } cases[] = {
+        {2, 2},     // file not found
+        {3, 3},     // path not found
+        {5, 5},     // access denied: below 32, given as it is, and not reported
+        {8, 0},     // not enough memory
+        {14, 0},    // out of memory
+        {11, 11},   // bad format
+        {193, 11},  // not a program of this system
+        {216, 11},  // a program for another machine
+        {1392, 11}, // any other error
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("error: " + std::to_string(c.error));
+        EXPECT_EQ(launch::WinExecResultForError(c.error), c.result);
+    }
+    EXPECT_GT(launch::kWinExecStarted, 31u);
+}
+
 TEST(LowerAscii, LowersSingleBytesAndLeavesDoubleByteCharactersAlone) {
     const struct {
         std::string text;

@@ -98,12 +98,12 @@ TEST_F(UiTest, ImageListKeepsCopiesAndRefusesEmptyIcons) {
     EXPECT_EQ(images.AddIcon(ui::Icon()), -1);
     EXPECT_EQ(images.Count(), 0);
     {
-        ui::Icon folder = ui::LoadIconResource(L"FIXED0", 16);
+        ui::Icon folder = ui::LoadIconResource(L"SLOT0", 16);
         ASSERT_FALSE(folder.Empty());
         EXPECT_EQ(images.AddIcon(folder), 0);
     } // the list keeps its own copy after the icon object is gone
-    EXPECT_EQ(images.AddIcon(ui::LoadIconResource(L"FIXED1", 32)), 1) << "a large icon is scaled to the list";
-    EXPECT_EQ(images.AddIcon(ui::LoadIconResource(L"FIXED3", 16)), 2);
+    EXPECT_EQ(images.AddIcon(ui::LoadIconResource(L"SLOT1", 32)), 1) << "a large icon is scaled to the list";
+    EXPECT_EQ(images.AddIcon(ui::LoadIconResource(L"SLOT3", 16)), 2);
     ui::Icon out;
     images.GetIcon(2, out);
     EXPECT_FALSE(out.Empty());
@@ -125,7 +125,7 @@ TEST_F(UiTest, ImageListKeepsCopiesAndRefusesEmptyIcons) {
         return c;
     };
     const COLORREF before[] = {pixel(0), pixel(1), pixel(2)};
-    images.InsertIcon(1, ui::LoadIconResource(L"FIXED4", 16));
+    images.InsertIcon(1, ui::LoadIconResource(L"SLOT4", 16));
     ASSERT_EQ(images.Count(), 4);
     EXPECT_EQ(pixel(0), before[0]);
     EXPECT_EQ(pixel(2), before[1]);
@@ -195,6 +195,21 @@ TEST_F(UiTest, CloseAsksTheFormAndClosingTheMainFormEndsTheLoop) {
     host->Close();
     EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the first form is the main form";
     EXPECT_EQ(closes, 2);
+}
+
+} // namespace
+
+namespace {
+
+BOOL CALLBACK FirstName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found) {
+    if (!IS_INTRESOURCE(name)) *reinterpret_cast<std::wstring*>(found) = name;
+    return FALSE;
+}
+
+TEST(Resources, TheProgramsOwnIconIsItsFirstIcon) {
+    std::wstring first;
+    EnumResourceNamesW(nullptr, RT_GROUP_ICON, &FirstName, reinterpret_cast<LONG_PTR>(&first));
+    EXPECT_EQ(first, L"MAINICON") << "the shell shows the first icon group as the program's icon";
 }
 
 } // namespace
