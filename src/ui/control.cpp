@@ -1,5 +1,6 @@
 #include "ui/control.h"
 
+#include "ui/application.h"
 #include "ui/exception.h"
 #include "ui/form.h"
 #include "ui/sjis.h"
@@ -19,6 +20,36 @@ HFONT SharedFont(const FontSpec& spec) {
                              DEFAULT_PITCH | FF_DONTCARE, Wide(spec.face).c_str());
     fonts.emplace(key, font);
     return font;
+}
+
+void RegisterWindowClass(const wchar_t* name, WNDPROC proc, int backgroundColor, HICON icon) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), name, &wc)) return;
+    wc = WNDCLASSEXW{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = icon;
+    if (backgroundColor >= 0) wc.hbrBackground = GetSysColorBrush(backgroundColor);
+    wc.lpszClassName = name;
+    if (!RegisterClassExW(&wc)) throw Exception("Cannot register the window class " + Narrow(name));
+}
+
+void ReportException(const std::exception& e) {
+    if (::Application) ::Application->ShowException(e);
+}
+
+BITMAPINFO Bitmap32Info(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
 }
 
 Control::Control(Component* owner, Form* parent) : Component(owner), parent_(parent) {
@@ -92,6 +123,22 @@ void Control::SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
 void Control::SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
 void Control::SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
 void Control::SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
+
+bool Control::RouteToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (msg == WM_NOTIFY) {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        Control* child = FromHandle(header->hwndFrom);
+        return child && child->HandleNotify(*header, result);
+    }
+    if (msg == WM_COMMAND && lParam) {
+        Control* child = FromHandle(reinterpret_cast<HWND>(lParam));
+        if (child && child->HandleCommand(HIWORD(wParam))) {
+            result = 0;
+            return true;
+        }
+    }
+    return false;
+}
 
 bool Control::HandleNotify(NMHDR&, LRESULT&) { return false; }
 bool Control::HandleCommand(WORD) { return false; }

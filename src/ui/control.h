@@ -14,6 +14,7 @@
 
 #include <windows.h>
 
+#include <stdexcept>
 #include <string>
 
 namespace ui {
@@ -30,6 +31,27 @@ struct FontSpec {
 
 // A font shared by every control that asks for the same face and height; lives with the process.
 HFONT SharedFont(const FontSpec& spec);
+
+// Registers a window class of ours once; later calls with the same name do nothing.
+void RegisterWindowClass(const wchar_t* name, WNDPROC proc, int backgroundColor = -1, HICON icon = nullptr);
+
+// Shows an exception that reached a window procedure, as the class library's dispatcher does.
+void ReportException(const std::exception& e);
+
+// Runs a window procedure's work so that no exception leaves it.
+template <class Work> LRESULT Guarded(Work&& work) noexcept {
+    try {
+        return work();
+    } catch (const std::exception& e) {
+        ReportException(e);
+    } catch (...) {
+        ReportException(std::runtime_error("Unknown error"));
+    }
+    return 0;
+}
+
+// A 32-bit top-down device-independent bitmap header.
+BITMAPINFO Bitmap32Info(int width, int height);
 
 class Control : public Component {
 public:
@@ -62,6 +84,8 @@ public:
     virtual bool HandleCommand(WORD code);
 
     static Control* FromHandle(HWND hwnd);
+    // Hands WM_NOTIFY and WM_COMMAND of a child window to that child's control; true when it took it.
+    static bool RouteToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 protected:
     void Create(const wchar_t* className, DWORD style, DWORD exStyle, const RECT& bounds,

@@ -5,30 +5,12 @@
 #include "ui/sjis.h"
 
 #include <algorithm>
-#include <set>
 
 namespace ui {
 
-namespace {
-
-void RegisterFormClass(const FormArgs& args, WNDPROC proc) {
-    static std::set<std::wstring> registered;
-    if (!registered.insert(args.className).second) return;
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = args.className;
-    if (args.iconResource) wc.hIcon = LoadIconW(wc.hInstance, args.iconResource);
-    RegisterClassExW(&wc);
-}
-
-} // namespace
-
 Form::Form(Component* owner, const FormArgs& args) : Control(owner, nullptr) {
-    RegisterFormClass(args, &Form::WindowProc);
+    RegisterWindowClass(args.className, &Form::WindowProc, COLOR_BTNFACE,
+                        args.iconResource ? LoadIconW(GetModuleHandleW(nullptr), args.iconResource) : nullptr);
     int x = CW_USEDEFAULT, y = CW_USEDEFAULT;
     if (args.centered) {
         x = (GetSystemMetrics(SM_CXSCREEN) - args.width) / 2;
@@ -129,17 +111,9 @@ LRESULT Form::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
         Realign();
         break;
-    case WM_NOTIFY: {
-        auto* header = reinterpret_cast<NMHDR*>(lParam);
-        if (Control* c = Control::FromHandle(header->hwndFrom); c && c != this && c->HandleNotify(*header, result)) {
-            return result;
-        }
-        break;
-    }
+    case WM_NOTIFY:
     case WM_COMMAND:
-        if (Control* c = Control::FromHandle(reinterpret_cast<HWND>(lParam)); c && c != this) {
-            if (c->HandleCommand(HIWORD(wParam))) return 0;
-        }
+        if (RouteToChild(msg, wParam, lParam, result)) return result;
         break;
     }
     return DefWindowProcW(handle_, msg, wParam, lParam);
@@ -152,14 +126,7 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     }
     auto* form = static_cast<Form*>(Control::FromHandle(hwnd));
     if (!form) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    try {
-        return form->Dispatch(msg, wParam, lParam);
-    } catch (const std::exception& e) {
-        if (::Application) ::Application->ShowException(e);
-    } catch (...) {
-        if (::Application) ::Application->ShowException(Exception("Unknown error"));
-    }
-    return 0;
+    return Guarded([&] { return form->Dispatch(msg, wParam, lParam); });
 }
 
 } // namespace ui

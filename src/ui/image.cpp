@@ -8,29 +8,8 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"TImage";
 
-void RegisterImageClass(WNDPROC proc) {
-    static bool registered = false;
-    if (registered) return;
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
-    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-        throw Exception("Cannot register the image class");
-    }
-    registered = true;
-}
-
 HBITMAP CreatePicture(HDC dc, int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = Bitmap32Info(width, height);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!bitmap) throw Exception("Cannot create a picture");
@@ -88,7 +67,7 @@ COLORREF Canvas::Pixel(int x, int y) const {
 
 Image::Image(Component* owner, Form* parent, const ImageArgs& args)
     : Control(owner, parent), stretch_(args.stretch) {
-    RegisterImageClass(&Image::WindowProc);
+    RegisterWindowClass(kClassName, &Image::WindowProc);
     container_ = args.container ? args.container->Handle() : nullptr;
     const int width = args.pictureWidth > 0 ? args.pictureWidth : args.bounds.right - args.bounds.left;
     const int height = args.pictureHeight > 0 ? args.pictureHeight : args.bounds.bottom - args.bounds.top;

@@ -1,29 +1,11 @@
 #include "ui/panel.h"
 
-#include "ui/application.h"
-#include "ui/exception.h"
 
 namespace ui {
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"TPanel";
-
-void RegisterPanelClass(WNDPROC proc) {
-    static bool registered = false;
-    if (registered) return;
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-        throw Exception("Cannot register the panel class");
-    }
-    registered = true;
-}
 
 void FillEdge(HDC dc, int left, int top, int width, int height, int colorIndex) {
     RECT r{left, top, left + width, top + height};
@@ -49,7 +31,7 @@ void Frame3D(HDC dc, RECT& r, Bevel bevel, int width) {
 
 Panel::Panel(Component* owner, Form* parent, const PanelArgs& args)
     : Control(owner, parent), outer_(args.bevelOuter), inner_(args.bevelInner), bevelWidth_(args.bevelWidth) {
-    RegisterPanelClass(&Panel::WindowProc);
+    RegisterWindowClass(kClassName, &Panel::WindowProc, COLOR_BTNFACE);
     container_ = args.container ? args.container->Handle() : nullptr;
     DWORD style = WS_CLIPCHILDREN | (args.visible ? WS_VISIBLE : 0);
     Create(kClassName, style, args.singleBorder ? WS_EX_CLIENTEDGE : 0, args.bounds, L"", args.font);
@@ -74,20 +56,12 @@ LRESULT Panel::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
         EndPaint(handle_, &ps);
         return 0;
     }
-    case WM_NOTIFY: {
-        auto* header = reinterpret_cast<NMHDR*>(lParam);
+    case WM_NOTIFY:
+    case WM_COMMAND: {
         LRESULT result = 0;
-        if (Control* c = Control::FromHandle(header->hwndFrom);
-            c && c != this && c->HandleNotify(*header, result)) {
-            return result;
-        }
+        if (RouteToChild(msg, wParam, lParam, result)) return result;
         break;
     }
-    case WM_COMMAND:
-        if (Control* c = Control::FromHandle(reinterpret_cast<HWND>(lParam)); c && c != this) {
-            if (c->HandleCommand(HIWORD(wParam))) return 0;
-        }
-        break;
     }
     return DefWindowProcW(handle_, msg, wParam, lParam);
 }
@@ -95,14 +69,7 @@ LRESULT Panel::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK Panel::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto* panel = dynamic_cast<Panel*>(Control::FromHandle(hwnd));
     if (!panel) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    try {
-        return panel->Dispatch(msg, wParam, lParam);
-    } catch (const std::exception& e) {
-        if (::Application) ::Application->ShowException(e);
-    } catch (...) {
-        if (::Application) ::Application->ShowException(Exception("Unknown error"));
-    }
-    return 0;
+    return Guarded([&] { return panel->Dispatch(msg, wParam, lParam); });
 }
 
 } // namespace ui

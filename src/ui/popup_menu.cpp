@@ -20,13 +20,7 @@ HBITMAP MenuPicture(const ImageList& images, int index) {
     if (icon.Empty() || !GetIconInfo(icon.Handle(), &parts)) return nullptr;
     UniqueHandle<HBITMAP, DeleteGdiObject> color(parts.hbmColor), mask(parts.hbmMask);
     const int w = images.Width(), h = images.Height();
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = Bitmap32Info(w, h);
     const std::size_t n = static_cast<std::size_t>(w) * h;
     std::vector<DWORD> pixels(n), maskBits(n);
     HDC screen = GetDC(nullptr);
