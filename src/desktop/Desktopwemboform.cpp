@@ -92,9 +92,7 @@ void TDeskTopWembo::FormShow(ui::Component*) {
 
 void TDeskTopWembo::AppDeactivate(ui::Component*) {
     if (Form1->N13->Checked && !BitBtn2->Visible() && Form1->DesktopShown) {
-        Form1->DesktopShown = false;
-        BitBtn2->Hide();
-        Hide();
+        CloseLauncher();
     } else if (!Form1->N13->Checked && Form1->DesktopShown) {
         BringToFront();
     }
@@ -109,19 +107,17 @@ void TDeskTopWembo::ListView1DblClick(ui::Component*) {
 }
 
 void TDeskTopWembo::LaunchSelected() {
-    if (Form1->N13->Checked) {
-        Form1->DesktopShown = false;
-        BitBtn2->Hide();
-        Hide();
-    }
+    if (Form1->N13->Checked) CloseLauncher();
     ::Application->ProcessMessages();
     // A click beside an icon, or one that took the last selection away, starts nothing.
     const ui::ListItem selected = ListView1->Selected();
     if (selected) Form1->LaunchEntry(selected.Index());
 }
 
-void TDeskTopWembo::BitBtn2Click(ui::Component*) {
+void TDeskTopWembo::CloseLauncher() {
     Form1->DesktopShown = false;
     BitBtn2->Hide();
     Hide();
 }
+
+void TDeskTopWembo::BitBtn2Click(ui::Component*) { CloseLauncher(); }

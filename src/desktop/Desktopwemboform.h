@@ -22,6 +22,8 @@ public:
     void AppDeactivate(ui::Component* Sender);
     void ListView1Click(ui::Component* Sender);
     void ListView1DblClick(ui::Component* Sender);
+    // Leaves the launcher state: the overlay and its close button go, clicks launch nothing.
+    void CloseLauncher();
     void BitBtn2Click(ui::Component* Sender);
     // Starts the selected entry with the lowest index; nothing when no icon is selected.
     void LaunchSelected();

@@ -51,19 +51,13 @@ void TForm1::N9Click(ui::Component*) {
     ShowTrayIcons(TrayMode::Tray);
     N13->Enabled = false;
     DesktopShown = false;
-    if (DeskTopWembo) {
-        DeskTopWembo->BitBtn2->Hide();
-        DeskTopWembo->Hide();
-    }
+    if (DeskTopWembo) DeskTopWembo->CloseLauncher();
 }
 
 void TForm1::N13Click(ui::Component*) {
     N13->Checked = !N13->Checked;
     DesktopShown = false;
-    if (DeskTopWembo) {
-        DeskTopWembo->BitBtn2->Hide();
-        DeskTopWembo->Hide();
-    }
+    if (DeskTopWembo) DeskTopWembo->CloseLauncher();
 }
 
 void TForm1::N18Click(ui::Component*) {

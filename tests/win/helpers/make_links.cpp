@@ -1,6 +1,8 @@
 // Makes shortcut files with the shell's own link object, in the folder given, next to the files
 // they point at; writes "links.txt" there: one line per file, its name and the target our reader
 // must give for it (UTF-8, tab between).
+#include "utf8.h"
+
 #include <windows.h>
 #include <shlobj.h>
 
@@ -17,16 +19,6 @@ struct Link {
     const wchar_t* description = nullptr;
     const wchar_t* iconLocation = nullptr;
 };
-
-std::string Utf8(const std::wstring& wide) {
-    if (wide.empty()) return {};
-    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                      nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr,
-                        nullptr);
-    return out;
-}
 
 bool WriteBytes(const std::wstring& path, const std::string& bytes) {
     HANDLE file =

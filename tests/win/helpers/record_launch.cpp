@@ -1,22 +1,10 @@
 // A program for entries to point at: it writes how it was started (its command line, its current
 // directory and the show command it was given) to the file named by TW_LAUNCH_RECORD, and ends.
+#include "utf8.h"
+
 #include <windows.h>
 
 #include <string>
-
-namespace {
-
-std::string Utf8(const std::wstring& wide) {
-    if (wide.empty()) return {};
-    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                      nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr,
-                        nullptr);
-    return out;
-}
-
-} // namespace
 
 int wmain() {
     wchar_t target[32768] = {};
